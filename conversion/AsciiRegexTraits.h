@@ -14,6 +14,8 @@
 
 #include <boost/regex.hpp>
 
+#include <string>
+
 namespace tavrin::internal {
 
 class AsciiRegexTraits : public boost::regex_traits<wchar_t> {
@@ -32,8 +34,11 @@ class AsciiRegexTraits : public boost::regex_traits<wchar_t> {
     return isAsciiDigit(c) || (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || c == L'_';
   }
 
+  // Boost asks for \S by the name "S": names are looked up without regard to
+  // case, as Boost's own traits do.
   char_class_type lookup_classname(const wchar_t* first, const wchar_t* last) const {
-    const std::wstring_view name(first, static_cast<size_t>(last - first));
+    std::wstring name(first, last);
+    for (wchar_t& c : name) c = tolower(c);
     if (name == L"s" || name == L"space") return kSpace;
     if (name == L"d" || name == L"digit") return kDigit;
     if (name == L"w" || name == L"word") return kWord;

@@ -59,6 +59,24 @@ std::string wideToMultiByte(UINT codePage, std::wstring_view wide, bool* lossy) 
   return bytes;
 }
 
+// Code page 936 has no character outside the Basic Multilingual Plane. Windows
+// would write one "?" for each half of a surrogate pair; like the Linux build,
+// this writes one "?" for the character.
+std::wstring oneUnitPerCharacter(std::wstring_view wide, bool* lossy) {
+  std::wstring units;
+  units.reserve(wide.size());
+  for (size_t i = 0; i < wide.size(); ++i) {
+    if (IS_HIGH_SURROGATE(wide[i]) || IS_LOW_SURROGATE(wide[i])) {
+      if (IS_HIGH_SURROGATE(wide[i]) && i + 1 < wide.size() && IS_LOW_SURROGATE(wide[i + 1])) ++i;
+      units.push_back(L'?');
+      if (lossy != nullptr) *lossy = true;
+    } else {
+      units.push_back(wide[i]);
+    }
+  }
+  return units;
+}
+
 std::string_view asText(std::string_view bytes) { return bytes.substr(0, bytes.find('\0')); }
 
 }  // namespace
@@ -68,7 +86,8 @@ std::wstring toWide(std::string_view text) {
 }
 
 Text fromWide(std::wstring_view wide) {
-  return wideToMultiByte(kTextCodePage, wide.substr(0, wide.find(L'\0')), nullptr);
+  return wideToMultiByte(kTextCodePage, oneUnitPerCharacter(wide.substr(0, wide.find(L'\0')), nullptr),
+                         nullptr);
 }
 
 Text fromUtf8(std::string_view utf8, Utf8Loss* loss) {
@@ -78,7 +97,8 @@ Text fromUtf8(std::string_view utf8, Utf8Loss* loss) {
     if (loss != nullptr) loss->invalidInput = true;
     wide = multiByteToWide(CP_UTF8, 0, utf8, nullptr);
   }
-  return wideToMultiByte(kTextCodePage, wide, loss ? &loss->unmappable : nullptr);
+  bool* unmappable = loss ? &loss->unmappable : nullptr;
+  return wideToMultiByte(kTextCodePage, oneUnitPerCharacter(wide, unmappable), unmappable);
 }
 
 std::string toUtf8(std::string_view text) {
