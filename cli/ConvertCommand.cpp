@@ -71,6 +71,10 @@ std::string readFile(const std::string& name) {
 #endif
   if (!file) throw InputError(name, std::strerror(errno));
   std::string bytes;
+  std::error_code sizeUnknown;
+  if (const auto size = std::filesystem::file_size(path, sizeUnknown); !sizeUnknown) {
+    bytes.reserve(static_cast<size_t>(size));
+  }
   char buffer[1 << 16];
   size_t got;
   while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);
@@ -87,12 +91,12 @@ std::string readStream(std::istream& in) {
 
 // An input as a Text. A Text ends at its first zero byte, so an input that
 // holds one is refused rather than converted in part.
-Text toText(const std::string& name, const std::string& bytes, bool utf8, std::ostream& err) {
+Text toText(const std::string& name, std::string bytes, bool utf8, std::ostream& err) {
   if (const size_t zero = bytes.find('\0'); zero != std::string::npos) {
     throw InputError(name, "holds a NUL byte at offset " + std::to_string(zero) +
                                "; it is not a text file");
   }
-  if (!utf8) return bytes;
+  if (!utf8) return bytes;  // code page 936 already
   Utf8Loss loss;
   Text text = fromUtf8(bytes, &loss);
   if (loss.invalidInput) throw InputError(name, "is not valid UTF-8");
@@ -164,8 +168,9 @@ int runConvertCommand(const std::vector<std::string>& args, std::istream& in, st
     std::string result;
     for (const std::string& name : options->files) {
       const bool standardInput = name == "-";
-      const std::string bytes = standardInput ? readStream(in) : readFile(name);
-      const Text text = toText(standardInput ? "standard input" : name, bytes, options->utf8, err);
+      std::string bytes = standardInput ? readStream(in) : readFile(name);
+      const Text text =
+          toText(standardInput ? "standard input" : name, std::move(bytes), options->utf8, err);
       const Text converted = convertVcToE(text, *engine);
       result.append(options->utf8 ? toUtf8(converted) : converted);
     }

@@ -18,34 +18,40 @@
 
 namespace tavrin::internal {
 
-class AsciiRegexTraits : public boost::regex_traits<wchar_t> {
-  using Base = boost::regex_traits<wchar_t>;
+// For wide strings, and for narrow ones that hold ASCII alone.
+template <typename Char>
+class AsciiRegexTraits : public boost::regex_traits<Char> {
+  using Base = boost::regex_traits<Char>;
 
  public:
+  using typename Base::char_class_type;
+
   // Bits that the base traits leave unused (they use the C library's masks,
   // below bit 16, and bits 24 to 28).
   static constexpr char_class_type kSpace = 1u << 29;
   static constexpr char_class_type kDigit = 1u << 30;
   static constexpr char_class_type kWord = 1u << 31;
 
-  static bool isAsciiSpace(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
-  static bool isAsciiDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-  static bool isAsciiWord(wchar_t c) {
-    return isAsciiDigit(c) || (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || c == L'_';
+  static bool isAsciiSpace(Char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+  static bool isAsciiDigit(Char c) { return c >= '0' && c <= '9'; }
+  static bool isAsciiWord(Char c) {
+    return isAsciiDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
   }
 
   // Boost asks for \S by the name "S": names are looked up without regard to
   // case, as Boost's own traits do.
-  char_class_type lookup_classname(const wchar_t* first, const wchar_t* last) const {
-    std::wstring name(first, last);
-    for (wchar_t& c : name) c = tolower(c);
-    if (name == L"s" || name == L"space") return kSpace;
-    if (name == L"d" || name == L"digit") return kDigit;
-    if (name == L"w" || name == L"word") return kWord;
+  char_class_type lookup_classname(const Char* first, const Char* last) const {
+    std::string name;
+    for (const Char* c = first; c != last; ++c) {
+      name.push_back(*c >= 0 && *c < 0x80 ? static_cast<char>(tolower(*c)) : '\x80');
+    }
+    if (name == "s" || name == "space") return kSpace;
+    if (name == "d" || name == "digit") return kDigit;
+    if (name == "w" || name == "word") return kWord;
     return Base::lookup_classname(first, last);
   }
 
-  bool isctype(wchar_t c, char_class_type mask) const {
+  bool isctype(Char c, char_class_type mask) const {
     if ((mask & kSpace) && isAsciiSpace(c)) return true;
     if ((mask & kDigit) && isAsciiDigit(c)) return true;
     if ((mask & kWord) && isAsciiWord(c)) return true;
@@ -53,10 +59,10 @@ class AsciiRegexTraits : public boost::regex_traits<wchar_t> {
     return mask != 0 && Base::isctype(c, mask);
   }
 
-  wchar_t translate(wchar_t c, bool icase) const { return icase ? translate_nocase(c) : c; }
-  wchar_t translate_nocase(wchar_t c) const { return tolower(c); }
-  wchar_t tolower(wchar_t c) const { return (c >= L'A' && c <= L'Z') ? c + 32 : c; }
-  wchar_t toupper(wchar_t c) const { return (c >= L'a' && c <= L'z') ? c - 32 : c; }
+  Char translate(Char c, bool icase) const { return icase ? translate_nocase(c) : c; }
+  Char translate_nocase(Char c) const { return tolower(c); }
+  Char tolower(Char c) const { return (c >= 'A' && c <= 'Z') ? static_cast<Char>(c + 32) : c; }
+  Char toupper(Char c) const { return (c >= 'a' && c <= 'z') ? static_cast<Char>(c - 32) : c; }
 };
 
 }  // namespace tavrin::internal

@@ -5,6 +5,10 @@
 // match, and a match's sub-match collection. Strings are wide (CodePage936.h)
 // and indices are 0-based, as the objects have them.
 //
+// The subject of Execute and Replace is a Text: an engine that matches wide
+// strings converts it, one that can match the bytes as they are (an ASCII
+// text) need not. FirstIndex counts UTF-16 units all the same.
+//
 // An engine reports failure and nothing else: a property write returns false,
 // a read returns nullopt, a method that yields an object returns null. What a
 // failure means to the caller (an empty answer, and the work goes on) is
@@ -57,8 +61,8 @@ class RegexExpression {
   // Null when the pattern is rejected or the run fails otherwise. A run that
   // finds nothing still gives a collection.
   [[nodiscard]] virtual std::shared_ptr<RegexMatchCollection> execute(
-      std::wstring_view subject) = 0;
-  [[nodiscard]] virtual std::optional<std::wstring> replace(std::wstring_view subject,
+      std::string_view subject) = 0;
+  [[nodiscard]] virtual std::optional<std::wstring> replace(std::string_view subject,
                                                             std::wstring_view replacement) = 0;
 };
 

@@ -49,7 +49,7 @@ bool RegexMatcher::run(std::string_view pattern, std::string_view subject, bool 
     expression_->setPattern(toWide(pattern));
   }
   // The old collection goes only now, when the new one takes its place.
-  matches_ = expression_ ? expression_->execute(toWide(subject)) : nullptr;
+  matches_ = expression_ ? expression_->execute(subject) : nullptr;
   lastSubject_ = Text(subject.substr(0, subject.find('\0')));
   return matches_ != nullptr;
 }
@@ -62,7 +62,7 @@ Text RegexMatcher::getPattern() const {
 
 Text RegexMatcher::replaceMatches(std::string_view replacement) const {
   if (!expression_) return {};
-  return toText(expression_->replace(toWide(lastSubject_), toWide(replacement)));
+  return toText(expression_->replace(lastSubject_, toWide(replacement)));
 }
 
 int RegexMatcher::matchCount() const { return matches_ ? toInteger(matches_->count()) : 0; }

@@ -96,23 +96,25 @@ Text replaceText(std::string_view text, std::string_view find, std::string_view 
   if (text.empty() || find.empty() || begin >= text.size() || count == 0) return Text(text);
 
   int remaining = count.value_or(-1);  // negative: no limit
-  Text result(text.substr(0, begin));
+  Text result;
   result.reserve(text.size());
+  size_t copied = 0;  // text[0, copied) is in the result
   size_t pos = begin;
+  const char first = caseSensitive ? find[0] : foldAscii(find[0]);
   while (text.size() - pos >= find.size()) {
-    if (bytesEqual(text.data() + pos, find, !caseSensitive)) {
-      result.append(replacement);
+    const char here = caseSensitive ? text[pos] : foldAscii(text[pos]);
+    if (here == first && bytesEqual(text.data() + pos, find, !caseSensitive)) {
+      result.append(text.substr(copied, pos - copied)).append(replacement);
       pos += find.size();
+      copied = pos;
       if (remaining > 0 && --remaining == 0) break;
       continue;
     }
-    result.push_back(text[pos]);
     // A lead byte takes its second byte along; a final lone lead byte is
     // simply copied.
-    if (isLeadByte(text[pos]) && pos + 1 < text.size()) result.push_back(text[++pos]);
-    ++pos;
+    pos += (isLeadByte(text[pos]) && pos + 1 < text.size()) ? 2 : 1;
   }
-  result.append(text.substr(pos));
+  result.append(text.substr(copied));
   return result;
 }
 

@@ -1,5 +1,6 @@
 #include "VbscriptRegexEngine.h"
 
+#include "CodePage936.h"
 #include "LateBoundObject.h"
 
 namespace tavrin {
@@ -91,8 +92,8 @@ class VbscriptExpression final : public RegexExpression {
   }
   std::optional<std::wstring> pattern() const override { return stringResult(object_, L"Pattern"); }
 
-  std::shared_ptr<RegexMatchCollection> execute(std::wstring_view subject) override {
-    const UniqueBstr text(subject);
+  std::shared_ptr<RegexMatchCollection> execute(std::string_view subject) override {
+    const UniqueBstr text(toWide(subject));
     ScopedVariant result;
     if (!object_.call(L"Execute", result, {stringArgument(text)})) return nullptr;
     ComPtr<IDispatch> collection = variantToObject(*result.get());
@@ -100,9 +101,9 @@ class VbscriptExpression final : public RegexExpression {
     return std::make_shared<VbscriptMatchCollection>(std::move(collection));
   }
 
-  std::optional<std::wstring> replace(std::wstring_view subject,
+  std::optional<std::wstring> replace(std::string_view subject,
                                       std::wstring_view replacement) override {
-    const UniqueBstr subjectText(subject);
+    const UniqueBstr subjectText(toWide(subject));
     const UniqueBstr replacementText(replacement);
     ScopedVariant result;
     if (!object_.call(L"Replace", result,

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds both builds and runs every test: natively, then the Windows build
+# under Wine. Installs what is missing first.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+scripts/install-deps.sh
+
+export WINEPREFIX="$root/build/wineprefix" WINEDEBUG=-all
+trap 'wineserver -k 2>/dev/null || true' EXIT
+
+status=0
+for preset in native windows; do
+  echo "== $preset build"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  echo "== $preset tests"
+  ctest --preset "$preset" || status=1
+done
+exit $status
