@@ -15,6 +15,7 @@
 #include <boost/regex.hpp>
 
 #include <string>
+#include <type_traits>
 
 namespace tavrin::internal {
 
@@ -43,7 +44,8 @@ class AsciiRegexTraits : public boost::regex_traits<Char> {
   char_class_type lookup_classname(const Char* first, const Char* last) const {
     std::string name;
     for (const Char* c = first; c != last; ++c) {
-      name.push_back(*c >= 0 && *c < 0x80 ? static_cast<char>(tolower(*c)) : '\x80');
+      const auto unit = static_cast<std::make_unsigned_t<Char>>(*c);
+      name.push_back(unit < 0x80 ? static_cast<char>(tolower(*c)) : '\x80');
     }
     if (name == "s" || name == "space") return kSpace;
     if (name == "d" || name == "digit") return kDigit;

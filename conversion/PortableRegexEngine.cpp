@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <type_traits>
 #include <vector>
 
 #include "AsciiRegexTraits.h"
@@ -98,7 +99,7 @@ class PortableMatchCollection final : public RegexMatchCollection {
 };
 
 bool isAscii(std::wstring_view text) {
-  return std::all_of(text.begin(), text.end(), [](wchar_t c) { return c >= 0 && c < 0x80; });
+  return std::all_of(text.begin(), text.end(), [](wchar_t c) { return static_cast<std::make_unsigned_t<wchar_t>>(c) < 0x80; });
 }
 
 bool isAscii(std::string_view text) {
