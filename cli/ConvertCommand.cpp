@@ -165,16 +165,18 @@ int runConvertCommand(const std::vector<std::string>& args, std::istream& in, st
   try {
     // Everything is converted before anything is written, so that a bad input
     // leaves standard output empty.
-    std::string result;
+    std::vector<std::string> results;
     for (const std::string& name : options->files) {
       const bool standardInput = name == "-";
       std::string bytes = standardInput ? readStream(in) : readFile(name);
       const Text text =
           toText(standardInput ? "standard input" : name, std::move(bytes), options->utf8, err);
-      const Text converted = convertVcToE(text, *engine);
-      result.append(options->utf8 ? toUtf8(converted) : converted);
+      Text converted = convertVcToE(text, *engine);
+      results.push_back(options->utf8 ? toUtf8(converted) : std::move(converted));
     }
-    out.write(result.data(), static_cast<std::streamsize>(result.size()));
+    for (const std::string& result : results) {
+      out.write(result.data(), static_cast<std::streamsize>(result.size()));
+    }
     out.flush();
     if (!out) {
       err << kProgram << ": cannot write standard output\n";
