@@ -67,8 +67,6 @@ std::basic_string<OutChar> convert(const IconvHandle& cd, std::basic_string_view
 // A Text ends at its first zero byte.
 std::string_view asText(std::string_view bytes) { return bytes.substr(0, bytes.find('\0')); }
 
-}  // namespace
-
 const IconvHandle& cp936ToWide() {
   thread_local const IconvHandle converter("WCHAR_T", "CP936");
   return converter;
@@ -124,6 +122,8 @@ std::basic_string<OutChar> convertAsciiFast(const IconvHandle& (*converter)(),
   out.resize(used);
   return out;
 }
+
+}  // namespace
 
 std::wstring toWide(std::string_view text) {
   return convertAsciiFast<wchar_t, char>(cp936ToWide, asText(text), L'?');
