@@ -1,6 +1,7 @@
 #include "PortableRegexEngine.h"
 
 #include <algorithm>
+#include <deque>
 #include <stdexcept>
 #include <type_traits>
 #include <vector>
@@ -16,9 +17,10 @@ using Regex = boost::basic_regex<Char, internal::AsciiRegexTraits<Char>>;
 
 // One group as offsets into the subject; a group that took no part has none.
 struct Span {
-  bool matched = false;
-  size_t offset = 0;
+  static constexpr size_t kUnmatched = static_cast<size_t>(-1);
+  size_t offset = kUnmatched;
   size_t length = 0;
+  bool matched() const { return offset != kUnmatched; }
 };
 
 // The result of one Execute. Every match has the same number of spans (the
@@ -32,7 +34,7 @@ struct MatchData {
   std::wstring wideSubject;
   bool narrow = false;
   size_t spansPerMatch = 1;
-  std::vector<Span> spans;
+  std::deque<Span> spans;  // grows without moving what it holds
 
   size_t matchCount() const { return spans.size() / spansPerMatch; }
   const Span& span(size_t match, size_t group) const { return spans[match * spansPerMatch + group]; }
@@ -54,7 +56,7 @@ class PortableSubMatches final : public RegexSubMatches {
   std::optional<std::wstring> item(long index) const override {
     if (index < 0 || static_cast<size_t>(index) + 1 >= data_->spansPerMatch) return std::nullopt;
     const Span& span = data_->span(match_, static_cast<size_t>(index) + 1);
-    if (!span.matched) return std::nullopt;
+    if (!span.matched()) return std::nullopt;
     return data_->text(span);
   }
 
@@ -121,8 +123,12 @@ void findMatches(const Regex<Char>& regex, const std::basic_string<Char>& subjec
   for (Iterator it(begin, subject.cend(), regex, kMatchFlags), end; it != end; ++it) {
     for (size_t i = 0; i < data.spansPerMatch; ++i) {
       const auto& group = (*it)[static_cast<int>(i)];
-      data.spans.push_back({group.matched, static_cast<size_t>(group.first - begin),
-                            static_cast<size_t>(group.length())});
+      if (group.matched) {
+        data.spans.push_back({static_cast<size_t>(group.first - begin),
+                              static_cast<size_t>(group.length())});
+      } else {
+        data.spans.push_back({});
+      }
     }
     if (!global) break;
   }
