@@ -7,6 +7,7 @@ namespace {
 
 // A Text ends at its first zero byte.
 std::string_view asText(std::string_view bytes) {
+  if (bytes.empty()) return bytes;  // its data() may be null, which memchr must not see
   const void* zero = std::memchr(bytes.data(), 0, bytes.size());
   return zero == nullptr ? bytes
                          : bytes.substr(0, static_cast<const char*>(zero) - bytes.data());
@@ -33,7 +34,7 @@ int compareText(std::string_view first, std::string_view second) {
   first = asText(first);
   second = asText(second);
   const size_t common = first.size() < second.size() ? first.size() : second.size();
-  const int bytes = std::memcmp(first.data(), second.data(), common);  // unsigned bytes
+  const int bytes = common == 0 ? 0 : std::memcmp(first.data(), second.data(), common);
   if (bytes != 0) return bytes < 0 ? -1 : 1;
   if (first.size() == second.size()) return 0;
   return first.size() < second.size() ? -1 : 1;
