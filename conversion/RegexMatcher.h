@@ -52,7 +52,7 @@ class RegexMatcher {
   virtual bool run(std::string_view pattern, std::string_view subject,
                    bool caseSensitive = false, bool multiline = true, bool global = true);
 
-  // Does nothing; kept for callers of the original interface.
+  // Does nothing: a slot of the interface that no caller needs.
   virtual void placeholder();
 
   // The pattern of the last run, as the expression object holds it.
