@@ -17,7 +17,7 @@ class ComInitialization {
   ComInitialization& operator=(const ComInitialization&) = delete;
 
  private:
-  bool initialised_ = false;
+  [[maybe_unused]] bool initialised_ = false;  // used on Windows only
 };
 
 }  // namespace tavrin

@@ -1,5 +1,6 @@
 #include "RegexMatcher.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -51,6 +52,7 @@ bool RegexMatcher::run(std::string_view pattern, std::string_view subject, bool 
   // The old collection goes only now, when the new one takes its place.
   matches_ = expression_ ? expression_->execute(subject) : nullptr;
   lastSubject_ = Text(subject.substr(0, subject.find('\0')));
+  positionCache_ = {};
   return matches_ != nullptr;
 }
 
@@ -73,12 +75,24 @@ std::unique_ptr<RegexMatch> RegexMatcher::matchAt(int matchIndex) const {
 }
 
 // The engine counts UTF-16 units, a Text counts bytes: the match starts after
-// the bytes of the subject's first FirstIndex characters.
+// the bytes of the subject's first FirstIndex characters. The count goes on
+// from the position asked for last, so that asking for every match in order
+// costs time linear in the subject.
 int RegexMatcher::matchBytePosition(const RegexMatch& match) const {
   const int index = toInteger(match.firstIndex());
   if (index <= 0) return 0;
-  const std::wstring wide = toWide(lastSubject_);
-  return textLength(fromWide(std::wstring_view(wide).substr(0, static_cast<size_t>(index))));
+  PositionCache& cache = positionCache_;
+  if (!cache.ready) {
+    cache.wideSubject = toWide(lastSubject_);
+    cache.ready = true;
+  }
+  const size_t units = std::min(static_cast<size_t>(index), cache.wideSubject.size());
+  if (units < cache.units) cache.units = cache.bytes = 0;
+  const std::wstring_view step =
+      std::wstring_view(cache.wideSubject).substr(cache.units, units - cache.units);
+  cache.bytes += fromWide(step).size();
+  cache.units = units;
+  return static_cast<int>(cache.bytes);
 }
 
 Text RegexMatcher::matchText(int matchIndex, int* position) const {

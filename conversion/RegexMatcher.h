@@ -21,6 +21,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "ComInitialization.h"
@@ -88,6 +89,16 @@ class RegexMatcher {
   std::shared_ptr<RegexExpression> expression_;
   std::shared_ptr<RegexMatchCollection> matches_;
   Text lastSubject_;
+
+  // Where the last byte position was found, for the next one: the subject as
+  // the engine sees it, and a count of units and the bytes they take.
+  struct PositionCache {
+    bool ready = false;
+    std::wstring wideSubject;
+    size_t units = 0;
+    size_t bytes = 0;
+  };
+  mutable PositionCache positionCache_;
 };
 
 }  // namespace tavrin

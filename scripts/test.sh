@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds every build and runs every test: natively, natively under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then the Windows build under
-# Wine. Installs what is missing first.
+# AddressSanitizer and UndefinedBehaviorSanitizer, a bounded run of each fuzz
+# target, then the Windows build under Wine. Installs what is missing first.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -11,7 +11,7 @@ export WINEPREFIX="$root/build/wineprefix" WINEDEBUG=-all
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
 status=0
-for preset in native native-sanitize windows; do
+for preset in native native-sanitize fuzz windows; do
   echo "== $preset build"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"

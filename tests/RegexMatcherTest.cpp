@@ -202,6 +202,21 @@ TEST_P(RegexMatcherTest, BytePositionsCountTwoByteCharacters) {
   EXPECT_EQ(position, 13);
 }
 
+TEST_P(RegexMatcherTest, BytePositionsInAnyOrder) {
+  // Each two-byte character moves the later matches one byte further than
+  // the engine counts.
+  const std::string_view subject = "\xB3\xA3 a1 \xC1\xBF b2 \xB3\xA3\xC1\xBF c3"sv;
+  RegexMatcher matcher(engine());
+  ASSERT_TRUE(matcher.run(R"([a-c]\d)", subject));
+  ASSERT_EQ(matcher.matchCount(), 3);
+  const int expected[] = {3, 9, 17};
+  for (int i : {2, 1, 3, 3, 1}) {
+    int position = -1;
+    EXPECT_EQ(matcher.matchText(i, &position).size(), 2u);
+    EXPECT_EQ(position, expected[i - 1]) << "match " << i;
+  }
+}
+
 TEST_P(RegexMatcherTest, GroupPositionFollowsTheExpressionsCaseRule) {
   RegexMatcher matcher(engine());
   // Distinguishing case, the X of the value is not the x of the name.
