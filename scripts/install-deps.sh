@@ -6,7 +6,7 @@ packages=(
   cmake make g++ googletest libboost1.81-dev
   g++-mingw-w64-x86-64-posix
   wine wine64 xvfb xauth fonts-wqy-microhei
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev valgrind
   python3
 )
 missing=()
