@@ -86,8 +86,8 @@ std::wstring toWide(std::string_view text) {
 }
 
 Text fromWide(std::wstring_view wide) {
-  return wideToMultiByte(kTextCodePage, oneUnitPerCharacter(wide.substr(0, wide.find(L'\0')), nullptr),
-                         nullptr);
+  const std::wstring units = oneUnitPerCharacter(wide.substr(0, wide.find(L'\0')), nullptr);
+  return wideToMultiByte(kTextCodePage, units, nullptr);
 }
 
 Text fromUtf8(std::string_view utf8, Utf8Loss* loss) {

@@ -61,13 +61,11 @@ Text convertDefinitions(std::string_view source, std::string_view pattern, int v
 Text replaceBatch(std::string_view text, std::optional<int> count, int start, bool caseSensitive,
                   std::initializer_list<Replacement> pairs) {
   if (start == 0) start = 1;
-  Text result;
-  std::string_view current = text;  // the caller's text until the first pair has run
+  Text result(text.substr(0, text.find('\0')));
   for (const Replacement& pair : pairs) {
-    result = replaceText(current, pair.find, pair.replacement, start, count, caseSensitive);
-    current = result;
+    result = replaceText(result, pair.find, pair.replacement, start, count, caseSensitive);
   }
-  return pairs.size() == 0 ? Text(text.substr(0, text.find('\0'))) : result;
+  return result;
 }
 
 std::int32_t hexToInt(std::string_view text) {
@@ -76,7 +74,7 @@ std::int32_t hexToInt(std::string_view text) {
     // a-f read like A-F; a byte of a two-byte character is never a digit.
     if (byte >= 'a' && byte <= 'f') byte = static_cast<char>(byte - 32);
     const size_t digit = kHexDigits.find(byte);
-    if (byte == '\0' || digit == std::string_view::npos) break;
+    if (digit == std::string_view::npos) break;  // a zero byte too: the Text ends
     value = value * 16 + static_cast<std::uint32_t>(digit);
   }
   return static_cast<std::int32_t>(value);

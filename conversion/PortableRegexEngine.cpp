@@ -4,7 +4,6 @@
 #include <deque>
 #include <stdexcept>
 #include <type_traits>
-#include <vector>
 
 #include "AsciiRegexTraits.h"
 #include "CodePage936.h"

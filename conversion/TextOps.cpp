@@ -34,6 +34,7 @@ int compareText(std::string_view first, std::string_view second) {
   first = asText(first);
   second = asText(second);
   const size_t common = first.size() < second.size() ? first.size() : second.size();
+  // memcmp compares unsigned bytes; an empty text may have no data() at all.
   const int bytes = common == 0 ? 0 : std::memcmp(first.data(), second.data(), common);
   if (bytes != 0) return bytes < 0 ? -1 : 1;
   if (first.size() == second.size()) return 0;
