@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake make g++ googletest libboost1.81-dev
   g++-mingw-w64-x86-64-posix
-  wine wine64 xvfb xauth fonts-wqy-microhei
+  wine wine64 fonts-wine xvfb xauth fonts-wqy-microhei
   clang-14 libclang-rt-14-dev valgrind
   python3
 )

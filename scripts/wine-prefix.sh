@@ -12,5 +12,11 @@ mkdir -p "$WINEPREFIX"
 wineboot --init
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f
+# Chinese text in the user-interface fonts: Windows links its Latin fonts to
+# a Chinese one; here the Chinese font is WenQuanYi Micro Hei.
+for face in Tahoma 'Microsoft Sans Serif' 'MS Sans Serif' 'Segoe UI'; do
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+    /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f
+done
 wineserver --wait
-touch "$WINEPREFIX/.tavrin-ready"
+touch "$WINEPREFIX/.tavrin-ready-2"

@@ -362,5 +362,48 @@ TEST_F(MainWindowGuiTest, TheWindowMovesByItsCaptionButDoesNotResize) {
   EXPECT_EQ(after.right - after.left, 637);
 }
 
+// The look in force: scheme 1's edit-box frame, and button faces that are not
+// the platform's own. The picture is kept under build/ for review.
+TEST_F(MainWindowGuiTest, TheLookIsSchemeOneAfterAConversion) {
+  clickCentre(controls_.convert);
+  ASSERT_TRUE(waitUntil([&] { return windowText(controls_.result) == expectedDeclarations(); }));
+  moveMouse({5, 5});  // away, so that no control is hot
+  settle(300ms);
+  const RECT outer = windowRect(window());
+  const Picture picture = captureScreen(outer);
+  saveBitmap(picture, artefactFolder() + L"\\main-window.bmp");
+
+  for (HWND edit : {controls_.source, controls_.result}) {
+    const RECT box = windowRect(edit);
+    const int middle = (box.top + box.bottom) / 2 - outer.top;
+    EXPECT_EQ(picture.at(box.left - outer.left, middle), RGB(123, 158, 189));
+    EXPECT_EQ(picture.at(box.right - 1 - outer.left, middle), RGB(123, 158, 189));
+    EXPECT_EQ(picture.at((box.left + box.right) / 2 - outer.left, box.top - outer.top),
+              RGB(123, 158, 189));
+    EXPECT_EQ(picture.at(box.left + 1 - outer.left, middle), RGB(255, 255, 255));
+  }
+  const RECT button = windowRect(controls_.feedback);
+  const COLORREF face = picture.at(button.left + 3 - outer.left, button.top + 3 - outer.top);
+  EXPECT_NE(face, GetSysColor(COLOR_BTNFACE));
+}
+
+TEST_F(MainWindowGuiTest, TheFeedbackBoxsButtonIsInTheLook) {
+  clickCentre(controls_.feedback);
+  HWND box = nullptr;
+  ASSERT_TRUE(waitUntil([&] { return (box = tavrin_->findTopLevel(L"#32770")) != nullptr; }));
+  settle(300ms);
+  const HWND ok = FindWindowExW(box, nullptr, L"Button", nullptr);
+  ASSERT_NE(ok, nullptr);
+  moveMouse({5, 5});
+  settle(200ms);
+  const RECT area = windowRect(ok);
+  const Picture picture = captureScreen(area);
+  EXPECT_NE(picture.at(3, 3), GetSysColor(COLOR_BTNFACE));
+  EXPECT_NE(picture.at(0, picture.height / 2), picture.at(3, picture.height / 2))
+      << "the button has a frame of its own";
+  bringToFront(box);
+  pressKey(VK_RETURN);
+}
+
 }  // namespace
 }  // namespace tavrin::gui_test
