@@ -1,6 +1,6 @@
 // A second program around the real start-up and failure code, for the tests
 // that need to look inside the process or make it fail:
-//   failure_probe allocation         a request for 2^50 bytes once the loop runs
+//   failure_probe allocation         a request for 1 TiB once the loop runs
 //   failure_probe window             the main window cannot be created
 //   failure_probe working-directory  prints the working directory, then closes
 // Everything else is Tavrin.exe's own code: runProgram, the replaced
@@ -16,13 +16,17 @@
 
 namespace {
 
-volatile std::size_t hugeRequest = std::size_t{1} << 50;
+// Far more than the machine has, and above 2 GiB, so the count shows in full.
+// (Wine spends minutes looking for address space for requests of 2^46 bytes
+// and more, so the request stays below that.)
+volatile std::size_t hugeRequest = std::size_t{1} << 40;
+char* volatile kept = nullptr;
 
 void CALLBACK allocateTooMuch(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
-  char* memory = new char[hugeRequest];
-  memory[0] = 1;
-  delete[] memory;
+  // Kept in a volatile, so that the compiler cannot leave the request out.
+  kept = new char[hugeRequest];
+  delete[] kept;
 }
 
 void CALLBACK reportWorkingDirectory(HWND, UINT, UINT_PTR timer, DWORD) {

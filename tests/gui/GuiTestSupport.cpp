@@ -26,13 +26,19 @@ std::wstring buildPath(const char* unixPath) {
 }
 
 TavrinProcess::TavrinProcess(const std::wstring& program, const std::wstring& arguments,
-                             const std::wstring& workingDirectory) {
+                             const std::wstring& workingDirectory, HANDLE standardOutput) {
   std::wstring commandLine = L"\"" + program + L"\"";
   if (!arguments.empty()) commandLine += L" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
+  if (standardOutput) {
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = standardOutput;
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  }
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr,
+                      standardOutput ? TRUE : FALSE, 0, nullptr,
                       workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup,
                       &info)) {
     throw std::runtime_error("cannot start the program");
@@ -41,7 +47,15 @@ TavrinProcess::TavrinProcess(const std::wstring& program, const std::wstring& ar
   CloseHandle(info.hThread);
   processId_ = info.dwProcessId;
   WaitForInputIdle(info.hProcess, 10000);
-  waitUntil([&] { return (window_ = findTopLevel(L"TavrinMainWindow")) != nullptr; }, 15000ms);
+  // Until the window is up, or the program has ended or reported a failure
+  // without one.
+  waitUntil(
+      [&] {
+        window_ = findTopLevel(L"TavrinMainWindow");
+        return window_ || findTopLevel(L"#32770") ||
+               WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0;
+      },
+      15000ms);
   if (window_) threadId_ = GetWindowThreadProcessId(window_, nullptr);
   // Until the first paint is done, pictures and input may race the start.
   settle(300ms);
@@ -145,9 +159,14 @@ MainWindowControls findControls(HWND window) {
   return controls;
 }
 
-std::wstring windowText(HWND window) {
+std::size_t textLength(HWND window) {
   DWORD_PTR length = 0;
   SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 10000, &length);
+  return length;
+}
+
+std::wstring windowText(HWND window) {
+  const std::size_t length = textLength(window);
   std::wstring text(length + 1, L'\0');
   DWORD_PTR copied = 0;
   SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),

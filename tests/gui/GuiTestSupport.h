@@ -30,9 +30,11 @@ std::wstring buildPath(const char* unixPath);
 class TavrinProcess {
  public:
   // Starts `program` with `arguments` in `workingDirectory` (the test's own
-  // when empty) and waits for its main window to be on screen.
+  // when empty) and waits for its main window to be on screen. With
+  // `standardOutput`, the program writes there.
   explicit TavrinProcess(const std::wstring& program, const std::wstring& arguments = L"",
-                         const std::wstring& workingDirectory = L"");
+                         const std::wstring& workingDirectory = L"",
+                         HANDLE standardOutput = nullptr);
   ~TavrinProcess();  // ends the process if it is still running
   TavrinProcess(const TavrinProcess&) = delete;
   TavrinProcess& operator=(const TavrinProcess&) = delete;
@@ -68,7 +70,10 @@ struct MainWindowControls {
 };
 MainWindowControls findControls(HWND window);
 
+// A window's text and its length, asked of the window itself (another
+// process's window is asked through WM_GETTEXT, not its stored title).
 std::wstring windowText(HWND window);
+std::size_t textLength(HWND window);
 std::wstring className(HWND window);
 RECT windowRect(HWND window);
 HWND focusedWindow(DWORD threadId);
