@@ -1,13 +1,23 @@
 #!/usr/bin/env bash
-# Builds tavrin-convert and converts the six sample definitions of the window's
-# source box, printing the declarations as UTF-8 for the terminal.
+# Builds Tavrin.exe and opens its window: under Wine (in the build's own
+# prefix, on the user's display) on Linux, and as the .exe itself on Windows.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
-scripts/install-deps.sh
-cmake --preset native >/dev/null
-cmake --build --preset native --target tavrin-convert >/dev/null
-echo "Input (tests/data/sample.h):"
-cat tests/data/sample.h
-echo "Output:"
-build/native/cli/tavrin-convert --utf8 tests/data/sample.h
+case "$(uname -s)" in
+  MINGW* | MSYS* | CYGWIN*) windows=1 ;;
+  *) windows=0 ;;
+esac
+[ "$windows" = 1 ] || scripts/install-deps.sh
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target Tavrin >/dev/null
+program=build/windows/ui/Tavrin.exe
+if [ "$windows" = 1 ]; then
+  exec "$program"
+fi
+if [ -z "${DISPLAY:-}" ]; then
+  echo "run.sh: no display to open the window on (DISPLAY is not set)." >&2
+  echo "  Run it from a desktop session, or e.g. under xvfb-run." >&2
+  exit 1
+fi
+exec cmake/wine-run "$program"

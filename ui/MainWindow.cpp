@@ -286,6 +286,11 @@ void MainWindow::onFeedbackClicked() {
   MessageBoxW(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_TASKMODAL);
 }
 
+void MainWindow::onTextTooLong() {
+  const std::wstring text = toWide(kTextTooLong);
+  MessageBoxW(window_, text.c_str(), L"Tavrin", MB_OK | MB_ICONWARNING);
+}
+
 void MainWindow::onActivate(WPARAM state) {
   if (LOWORD(state) != WA_INACTIVE) return;
   const HWND focus = GetFocus();
@@ -306,6 +311,11 @@ void MainWindow::onSetFocus() {
 }
 
 void MainWindow::onCommand(int id, int code) {
+  const bool fromEditBox = id == controlId(kSourceEditRow) || id == controlId(kResultEditRow);
+  if (fromEditBox && (code == EN_MAXTEXT || code == EN_ERRSPACE)) {
+    onTextTooLong();
+    return;
+  }
   if (code != BN_CLICKED) return;
   if (id == controlId(kConvertButtonRow)) {
     onConvertClicked();

@@ -29,6 +29,13 @@ inline constexpr std::string_view kFeedbackContact =
     "issue tracker\xA3\xA9\xCC\xE1\xBD\xBB\xA3\xAC\xD0\xBB\xD0\xBB\xA3\xA1";
 // "您好", the feedback box's caption.
 inline constexpr std::string_view kFeedbackCaption = "\xC4\xFA\xBA\xC3";
+// "编辑框放不下这么多文本：超出上限的部分没有放入，请分几次转换。", shown
+// when typing or a paste went past what an edit box can hold.
+inline constexpr std::string_view kTextTooLong =
+    "\xB1\xE0\xBC\xAD\xBF\xF2\xB7\xC5\xB2\xBB\xCF\xC2\xD5\xE2\xC3\xB4\xB6\xE0\xCE\xC4"
+    "\xB1\xBE\xA3\xBA\xB3\xAC\xB3\xF6\xC9\xCF\xCF\xDE\xB5\xC4\xB2\xBF\xB7\xD6\xC3\xBB"
+    "\xD3\xD0\xB7\xC5\xC8\xEB\xA3\xAC\xC7\xEB\xB7\xD6\xBC\xB8\xB4\xCE\xD7\xAA\xBB\xBB"
+    "\xA1\xA3";
 
 class MainWindow {
  public:
@@ -79,6 +86,9 @@ class MainWindow {
   void onSourceLeftButtonDown(int x, int y, int keys);
   // Shows where to send comments, task-modal.
   void onFeedbackClicked();
+  // Says so when an edit box could not take all of a paste or of typing,
+  // instead of letting the rest go silently.
+  void onTextTooLong();
 
   // Remembers which control had the focus when the window lost activation.
   void onActivate(WPARAM state);

@@ -448,5 +448,26 @@ TEST_F(MainWindowGuiTest, AOneMegabytePasteArrivesWholeAndConverts) {
   EXPECT_EQ(windowText(controls_.result), expected);
 }
 
+// Past an edit box's limit a paste is cut short; the window says so rather
+// than converting part of a header with no word of it. The platform's own
+// limit is billions of characters, so the test lowers it from outside.
+TEST_F(MainWindowGuiTest, APastePastTheLimitIsCutShortAndSaidSo) {
+  SendMessageW(controls_.source, EM_SETLIMITTEXT, 100, 0);
+  clickCentre(controls_.source);
+  ASSERT_TRUE(textBecomes(controls_.source, L""));
+  pasteText(std::wstring(150, L'x'));
+  HWND box = nullptr;
+  ASSERT_TRUE(waitUntil([&] { return (box = tavrin_->findTopLevel(L"#32770", L"Tavrin")) != nullptr; }));
+  settle(300ms);
+  // 编辑框放不下这么多文本 ...
+  EXPECT_EQ(windowText(GetDlgItem(box, 0xFFFF)).substr(0, 10),
+            L"\u7F16\u8F91\u6846\u653E\u4E0D\u4E0B\u8FD9\u4E48\u591A\u6587");
+  bringToFront(box);
+  pressKey(VK_RETURN);
+  EXPECT_TRUE(waitUntil([&] { return !IsWindow(box); }));
+  // What fits stays: the box holds its limit's worth.
+  EXPECT_EQ(textLength(controls_.source), 100u);
+}
+
 }  // namespace
 }  // namespace tavrin::gui_test
