@@ -257,12 +257,12 @@ void moveMouse(POINT screen) {
   settle(50ms);
 }
 
-void click(POINT screen, MouseButton button) {
+void click(POINT screen, MouseButton button, std::chrono::milliseconds pause) {
   const bool left = button == MouseButton::left;
   sendInputs({mouseInput(screen, 0),
               mouseInput(screen, left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN),
               mouseInput(screen, left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP)});
-  settle();
+  settle(pause);
 }
 
 POINT centreOf(HWND window) {

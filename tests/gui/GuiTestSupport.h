@@ -87,7 +87,9 @@ void typeText(const std::wstring& text);
 void pasteText(const std::wstring& text);  // through the clipboard and Ctrl+V
 enum class MouseButton { left, right };
 void moveMouse(POINT screen);
-void click(POINT screen, MouseButton button = MouseButton::left);
+// Then pauses, for the window to take the input.
+void click(POINT screen, MouseButton button = MouseButton::left,
+           std::chrono::milliseconds pause = 150ms);
 void clickCentre(HWND window, MouseButton button = MouseButton::left);
 POINT centreOf(HWND window);
 
