@@ -146,5 +146,28 @@ TEST_F(VisualStyleTest, ControlsMadeLaterArePaintedToo) {
   EXPECT_EQ(applyVisualStyle(0), 0);
 }
 
+TEST_F(VisualStyleTest, HoverAndPressChangeAButtonsLook) {
+  ASSERT_EQ(applyVisualStyle(1), 1);
+  moveMouse({5, 5});
+  const Picture resting = capture();
+  moveMouse(centreOf(button_));
+  const Picture hovered = capture();
+  // The rim inside the outline takes the hover colour.
+  EXPECT_NE(pixel(hovered, button_, 1, 12), pixel(resting, button_, 1, 12));
+
+  INPUT press{};
+  press.type = INPUT_MOUSE;
+  press.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  SendInput(1, &press, sizeof press);
+  const Picture pressed = capture();
+  INPUT release{};
+  release.type = INPUT_MOUSE;
+  release.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &release, sizeof release);
+  pumpMessages();
+  EXPECT_NE(pixel(pressed, button_, 4, 4), pixel(hovered, button_, 4, 4));
+  moveMouse({5, 5});
+}
+
 }  // namespace
 }  // namespace tavrin::gui_test
