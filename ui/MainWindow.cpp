@@ -1,7 +1,6 @@
 #include "MainWindow.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <array>
 

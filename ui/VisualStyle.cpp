@@ -5,7 +5,6 @@
 #include <iterator>
 #include <map>
 #include <string>
-#include <vector>
 
 #include "WindowsHandles.h"
 #include "XpPainting.h"
@@ -202,6 +201,9 @@ void paintUpDown(HWND window, HDC dc, const PaintedControl& control) {
 void trackHover(HWND window, UINT message) {
   const auto found = look.controls.find(window);
   if (found == look.controls.end()) return;
+  // Frames do not change under the pointer; faces do.
+  const ControlClass kind = found->second.kind;
+  if (kind == ControlClass::edit || kind == ControlClass::comboList) return;
   if (message == WM_MOUSELEAVE) {
     found->second.hot = false;
   } else if (!found->second.hot) {
