@@ -12,6 +12,16 @@ namespace tavrin::gui_test {
 namespace {
 
 const std::wstring kSampleStart = L"#define MB_OK                       0x00000000L\r\n";
+// Every failure box begins "运行时出错!", an empty line, then "错误信息：".
+const std::wstring kFailureHeading =
+    L"\u8FD0\u884C\u65F6\u51FA\u9519!\r\n\r\n\u9519\u8BEF\u4FE1\u606F\uFF1A";
+
+// Closes the box with its OK button and gives the exit code that follows.
+DWORD acknowledge(HWND box, TavrinProcess& process) {
+  bringToFront(box);
+  pressKey(VK_RETURN);
+  return process.waitForExit();
+}
 
 // The failure box of a process, once it is up: its window and its text.
 struct FailureBox {
@@ -99,18 +109,15 @@ TEST(LifecycleGuiTest, FailedAllocationShowsTheFullCountThenEndsWithMinusOne) {
   ASSERT_NE(probe.window(), nullptr);
   const FailureBox box = waitForFailureBox(probe);
   ASSERT_NE(box.window, nullptr);
-  // 运行时出错! / (empty) / 错误信息：分配 1099511627776 字节内存失败!
-  EXPECT_EQ(box.text,
-            L"\u8FD0\u884C\u65F6\u51FA\u9519!\r\n\r\n\u9519\u8BEF\u4FE1\u606F\uFF1A"
-            L"\u5206\u914D 1099511627776 \u5B57\u8282\u5185\u5B58\u5931\u8D25!\r\n");
+  // ... 分配 1099511627776 字节内存失败!
+  EXPECT_EQ(box.text, kFailureHeading +
+                          L"\u5206\u914D 1099511627776 \u5B57\u8282\u5185\u5B58\u5931\u8D25!\r\n");
   // The main window stays on screen and enabled while the box is up.
   EXPECT_TRUE(IsWindowVisible(probe.window()));
   EXPECT_TRUE(IsWindowEnabled(probe.window()));
   EXPECT_EQ(probe.waitForExit(300ms), static_cast<DWORD>(STILL_ACTIVE));
 
-  bringToFront(box.window);
-  pressKey(VK_RETURN);
-  EXPECT_EQ(probe.waitForExit(), 0xFFFFFFFFu);
+  EXPECT_EQ(acknowledge(box.window, probe), 0xFFFFFFFFu);
   EXPECT_FALSE(IsWindow(probe.window()));
 }
 
@@ -119,13 +126,9 @@ TEST(LifecycleGuiTest, AWindowThatCannotBeCreatedIsReported) {
   EXPECT_EQ(probe.window(), nullptr);
   const FailureBox box = waitForFailureBox(probe);
   ASSERT_NE(box.window, nullptr);
-  // 运行时出错! / (empty) / 错误信息：载入启动窗口失败
-  EXPECT_EQ(box.text,
-            L"\u8FD0\u884C\u65F6\u51FA\u9519!\r\n\r\n\u9519\u8BEF\u4FE1\u606F\uFF1A"
-            L"\u8F7D\u5165\u542F\u52A8\u7A97\u53E3\u5931\u8D25\r\n");
-  bringToFront(box.window);
-  pressKey(VK_RETURN);
-  EXPECT_EQ(probe.waitForExit(), 0xFFFFFFFFu);
+  // ... 载入启动窗口失败
+  EXPECT_EQ(box.text, kFailureHeading + L"\u8F7D\u5165\u542F\u52A8\u7A97\u53E3\u5931\u8D25\r\n");
+  EXPECT_EQ(acknowledge(box.window, probe), 0xFFFFFFFFu);
 }
 
 }  // namespace
